@@ -27,7 +27,9 @@ template <class T> T *Create(const char *name) {
 }
 } // namespace
 
-const char *const *StartupOrder() { return gStartupOrder; }
+const char *const *StartupOrder() {
+  return gStartupOrder;
+}
 
 MainAPP::MainAPP() {
   localPlayerID = 1;
@@ -66,11 +68,8 @@ int32_t MainAPP::OnEvent(const TEvent &event) {
     // No confirmation and no clean-up; only make sure no diagnostic line is lost in a pipe.
     std::fflush(stdout);
     std::_Exit(0);
-  case TEvent::kGadgetAction:
-    WindowMgr->CheckBtnClick(event.source);
-    break;
-  default:
-    break;
+  case TEvent::kGadgetAction: WindowMgr->CheckBtnClick(event.source); break;
+  default: break;
   }
   return 0;
 }

@@ -9,8 +9,8 @@ namespace content {
 // puzzle that cannot be solved at the first try, urging the player to keep a record of every
 // attempt and failure; a blank line; a line announcing that the adventure begins; two line feeds.
 inline constexpr char kStoryIntro[] =
-    "\n\n  This game is adapted from \"The Knock Before Dawn\", a short gamebook by M. Harrow, first "
-    "entered in the 2009 Lantern Short Gamebook Contest. Its sections and choices follow the "
+    "\n\n  This game is adapted from \"The Knock Before Dawn\", a short gamebook by M. Harrow, "
+    "first entered in the 2009 Lantern Short Gamebook Contest. Its sections and choices follow the "
     "original closely; this edition adds pictures and a little polish, and leaves the author's "
     "sting in the tail exactly where it was.\n"
     "\n"
@@ -50,7 +50,8 @@ inline constexpr char kRedBookText[] =
     "small and hurried, as if whoever wrote it expected to be interrupted. \"If you are reading "
     "this,\" it says, \"then you have come further than most, and you are wondering what to do "
     "next. Do not linger in this room. What you are looking for is not here, and the longer you "
-    "stay, the harder it will be to leave. Take nothing that is not yours. Do not call out for help; no one who answers will mean you well. Trust nothing that "
+    "stay, the harder it will be to leave. Take nothing that is not yours. Do not call out for "
+    "help; no one who answers will mean you well. Trust nothing that "
     "offers itself too easily. The one who can help you does not come down to meet strangers, and "
     "you will find no answers waiting at ground level.\" The rest of the page has been torn away, "
     "but at the very bottom, underlined twice, a single line remains: \"When you have read this, "
@@ -59,10 +60,12 @@ inline constexpr char kRedBookText[] =
 // Trigger 4 (about 190 characters): a wise man says the book the player needs is in his dwelling.
 inline constexpr char kWiseManText[] =
     "\n  The wise man studies you for a long moment before he speaks. \"The book you need is not "
-    "here,\" he says at last. \"It waits for you in my dwelling, on the shelf beside the door. Go and fetch it.\"";
+    "here,\" he says at last. \"It waits for you in my dwelling, on the shelf beside the door. Go "
+    "and fetch it.\"";
 
 // The player entity's description (about 75 characters): one sentence, a first-time adventurer
 // eager to discover.
-inline constexpr char kPlayerDesc[] = "A first-time adventurer, eager to discover whatever lies around the corner.";
+inline constexpr char kPlayerDesc[] =
+    "A first-time adventurer, eager to discover whatever lies around the corner.";
 
 } // namespace content

@@ -60,6 +60,7 @@ constexpr TChoiceRow kChoiceTable[kChoiceCount] = {
 };
 // clang-format on
 
-static_assert(kChoiceTable[kChoiceCount - 1].id == kChoiceCount, "the choice table must end with choice 47");
+static_assert(kChoiceTable[kChoiceCount - 1].id == kChoiceCount,
+              "the choice table must end with choice 47");
 
 } // namespace content

@@ -15,12 +15,10 @@ TStoryMgr::TStoryMgr() {
 }
 
 int32_t TStoryMgr::addSection(uint16_t id, const std::string &desc, uint16_t path1id,
-                              const std::string &p1txt, uint16_t path2id,
-                              const std::string &p2txt, uint16_t path3id,
-                              const std::string &p3txt, uint16_t path4id,
-                              const std::string &p4txt, uint16_t path5id,
-                              const std::string &p5txt, uint16_t path6id,
-                              const std::string &p6txt) {
+                              const std::string &p1txt, uint16_t path2id, const std::string &p2txt,
+                              uint16_t path3id, const std::string &p3txt, uint16_t path4id,
+                              const std::string &p4txt, uint16_t path5id, const std::string &p5txt,
+                              uint16_t path6id, const std::string &p6txt) {
   SectionList = TStorySection::New();
   TStorySection *s = SectionList;
   s->id = id;
@@ -69,10 +67,22 @@ uint8_t TStoryMgr::ChangeSection(uint16_t code, uint16_t) {
     uint16_t pathId = 0;
     const std::string *pathText = nullptr;
     switch (code) {
-    case 12: pathId = s->path1id; pathText = &s->p1txt; break;
-    case 13: pathId = s->path2id; pathText = &s->p2txt; break;
-    case 14: pathId = s->path3id; pathText = &s->p3txt; break;
-    case 15: pathId = s->path4id; pathText = &s->p4txt; break;
+    case 12:
+      pathId = s->path1id;
+      pathText = &s->p1txt;
+      break;
+    case 13:
+      pathId = s->path2id;
+      pathText = &s->p2txt;
+      break;
+    case 14:
+      pathId = s->path3id;
+      pathText = &s->p3txt;
+      break;
+    case 15:
+      pathId = s->path4id;
+      pathText = &s->p4txt;
+      break;
     default: break;
     }
     if (pathId == 0)

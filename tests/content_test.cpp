@@ -160,9 +160,9 @@ TEST(ContentTest, LosingRoomsOfferOnlyTheRestart) {
 }
 
 TEST(ContentTest, TextsFollowTheBooksConventions) {
-  const size_t roomLength[] = {2023, 1561, 581,  679, 583,  509,  484, 981,  1734, 988,
-                               475,  672,  997,  649, 485,  1018, 2348, 1824, 637,  785,
-                               257,  640,  1032, 743, 842,  1456, 536,  1019, 480,  539};
+  const size_t roomLength[] = {2023, 1561, 581,  679, 583, 509,  484,  981,  1734, 988,
+                               475,  672,  997,  649, 485, 1018, 2348, 1824, 637,  785,
+                               257,  640,  1032, 743, 842, 1456, 536,  1019, 480,  539};
   for (const auto &r : kRoomTable) {
     SCOPED_TRACE("room " + std::to_string(r.id));
     const std::string t = r.desc;
@@ -193,8 +193,8 @@ TEST(ContentTest, TextsFollowTheBooksConventions) {
       EXPECT_EQ(t.find("THE END"), std::string::npos);
   }
 
-  const size_t labelLength[] = {25, 78, 53, 38, 63, 63, 73, 71, 32, 32, 32, 32, 96, 72, 33, 80,
-                                11, 32, 11, 32, 32, 32, 85, 48, 64, 63, 67, 69, 32, 73, 71, 36,
+  const size_t labelLength[] = {25, 78, 53, 38, 63, 63, 73, 71, 32,  32, 32, 32, 96, 72, 33, 80,
+                                11, 32, 11, 32, 32, 32, 85, 48, 64,  63, 67, 69, 32, 73, 71, 36,
                                 37, 38, 68, 32, 32, 34, 34, 34, 116, 32, 32, 73, 71, 32, 32};
   for (const auto &c : kChoiceTable) {
     std::string label = c.desc;
@@ -221,10 +221,14 @@ TEST(ContentTest, TextsFollowTheBooksConventions) {
   EXPECT_EQ(intro.substr(intro.size() - 2), "\n\n");
   const std::string help = content::kBasicHelp;
   EXPECT_EQ(help.substr(0, 20), "\nBASIC INSTRUCTIONS\n");
-  for (const char *word : {"LOOK", "TAKE [object]", "EXAMINE [object]", "USE [object]",
-                           "DROP [object]", "ASK [person]", "QUIT", "HELP", "NORTH", "SOUTH",
-                           "EAST", "WEST", "UP", "DOWN", "INVENTORY", "HINT", "GO SOUTH",
-                           "EXAMINE PATTERNS", "ASK WISEMAN", "LOOK AROUND", "Submit", "ENTER"})
+  for (const char *word : {"LOOK",         "TAKE [object]", "EXAMINE [object]",
+                           "USE [object]", "DROP [object]", "ASK [person]",
+                           "QUIT",         "HELP",          "NORTH",
+                           "SOUTH",        "EAST",          "WEST",
+                           "UP",           "DOWN",          "INVENTORY",
+                           "HINT",         "GO SOUTH",      "EXAMINE PATTERNS",
+                           "ASK WISEMAN",  "LOOK AROUND",   "Submit",
+                           "ENTER"})
     EXPECT_NE(help.find(word), std::string::npos) << word;
   EXPECT_EQ(std::string(content::kRedBookText).substr(0, 3), "\n  ");
   EXPECT_EQ(std::string(content::kWiseManText).substr(0, 3), "\n  ");

@@ -41,7 +41,9 @@ protected:
     std::string path = bin_ + "/" + name;
     std::ofstream(path) << "#!/bin/sh\n"
                            "[ -n \"$QORVANE_SLEEP\" ] && /bin/sleep \"$QORVANE_SLEEP\"\n"
-                           "printf '%s\\0' \"" << name << "\" \"$@\" > \"$QORVANE_RECORD.tmp\"\n"
+                           "printf '%s\\0' \""
+                        << name
+                        << "\" \"$@\" > \"$QORVANE_RECORD.tmp\"\n"
                            "/bin/mv \"$QORVANE_RECORD.tmp\" \"$QORVANE_RECORD\"\n";
     chmod(path.c_str(), 0755);
   }
@@ -124,8 +126,8 @@ TEST_F(DesktopTest, EnvironmentChoosesTheHandler) {
 TEST_F(DesktopTest, HostileFolderNamesArriveAsOneArgumentAndRunNothing) {
   Install("xdg-open");
   const std::string names[] = {
-      "with space", "quote\"d", "x$(touch PWNED)y", "back`touch PWNED`tick",
-      "hash#part", "per%20cent", "caf\xc3\xa9 \xe6\x97\xa5", "semi;touch PWNED",
+      "with space", "quote\"d",   "x$(touch PWNED)y",         "back`touch PWNED`tick",
+      "hash#part",  "per%20cent", "caf\xc3\xa9 \xe6\x97\xa5", "semi;touch PWNED",
   };
   char old[4096];
   ASSERT_NE(getcwd(old, sizeof old), nullptr);
@@ -174,9 +176,9 @@ TEST_F(DesktopTest, FixedButtonsOpenSiteAndReadme) {
   Click(WindowMgr->VisitURLBtn);
   EXPECT_EQ(Recorded(), (std::vector<std::string>{"xdg-open", content::kPublisherUrl}));
   Click(WindowMgr->InstructionBtn);
-  EXPECT_EQ(Recorded(), (std::vector<std::string>{
-                            "xdg-open", "file:" + std::string(QORVANE_SOURCE_DIR) +
-                                            "/Qorvane_Readme.pdf"}));
+  EXPECT_EQ(Recorded(),
+            (std::vector<std::string>{"xdg-open", "file:" + std::string(QORVANE_SOURCE_DIR) +
+                                                      "/Qorvane_Readme.pdf"}));
   EXPECT_EQ(PaneText(), "kept") << "the fixed buttons do nothing else";
   EXPECT_EQ(App->currentRm, 1);
   EXPECT_EQ(WindowMgr->ChoiceBtnNum, 0);

@@ -52,8 +52,8 @@ protected:
 };
 
 TEST_F(NavigationTest, StartupShowsTitleIntroductionFirstRoomAndOneButton) {
-  EXPECT_EQ(PaneText(), std::string("Qorvane, v1.0") + content::kStoryIntro +
-                            content::kRoomText01 + "\n" + kPrompt);
+  EXPECT_EQ(PaneText(), std::string("Qorvane, v1.0") + content::kStoryIntro + content::kRoomText01 +
+                            "\n" + kPrompt);
   EXPECT_EQ(PaneTopLine(), 1);
   EXPECT_EQ(ChoiceLabels(), std::vector<std::string>{"Continue the adventure..."});
   ASSERT_NE(WindowMgr->StoryImg, nullptr) << "data/media/img/brownBox.jpg did not load";
@@ -216,8 +216,8 @@ TEST_F(NavigationTest, ChoiceActiveFlagAndRepeatsAndTheLimit) {
   WindowMgr->Window_Main_Clear_Choice_Btns();
   StoryMgr->GetChoices(1);
   StoryMgr->GetChoices(1);
-  EXPECT_EQ(ChoiceLabels(), (std::vector<std::string>{"Continue the adventure...",
-                                                      "Continue the adventure..."}));
+  EXPECT_EQ(ChoiceLabels(),
+            (std::vector<std::string>{"Continue the adventure...", "Continue the adventure..."}));
   StoryMgr->GetChoices(40);
   std::vector<std::string> labels = ChoiceLabels();
   ASSERT_EQ(labels.size(), 8u);

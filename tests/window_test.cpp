@@ -119,9 +119,13 @@ TEST_F(WindowTest, CoverFittingShowsThePictureMiddle) {
     const char *what;
     int w, h;
   } cases[] = {
-      {"exact", 384, 264},         {"taller", 384, 300}, {"wider", 500, 264},
-      {"smaller", 192, 264},       {"small both ways", 100, 50},
-      {"much larger", 3072, 2112}, {"large and tall", 1200, 4000},
+      {"exact", 384, 264},
+      {"taller", 384, 300},
+      {"wider", 500, 264},
+      {"smaller", 192, 264},
+      {"small both ways", 100, 50},
+      {"much larger", 3072, 2112},
+      {"large and tall", 1200, 4000},
   };
   TTempDir dir;
   for (const TCase &c : cases) {
@@ -279,8 +283,7 @@ TEST_F(WindowTest, ChoiceColumnHasEightPlaces) {
   EXPECT_EQ(WindowMgr->ChoiceBtnNum, 0);
   EXPECT_TRUE(ChoiceButtons().empty());
   for (int n = 0; n < 8; ++n)
-    EXPECT_EQ(WindowMgr->Window_Main_Create_Choice_Btn(9, n, "Choice " + std::to_string(n)),
-              n + 1);
+    EXPECT_EQ(WindowMgr->Window_Main_Create_Choice_Btn(9, n, "Choice " + std::to_string(n)), n + 1);
   EXPECT_EQ(WindowMgr->Window_Main_Create_Choice_Btn(9, 8, "Ninth"), 255);
   EXPECT_EQ(WindowMgr->ChoiceBtnNum, 8);
   std::vector<Fl_Button *> buttons = ChoiceButtons();

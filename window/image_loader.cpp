@@ -148,8 +148,8 @@ bool DecodeJpegFile(const std::string &path, TRgb &out, int minW, int minH) {
   if (!f)
     return false;
   struct stat st;
-  bool ok = fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) &&
-            Decode(f, nullptr, 0, out, minW, minH);
+  bool ok =
+      fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && Decode(f, nullptr, 0, out, minW, minH);
   std::fclose(f);
   return ok;
 }
@@ -201,7 +201,9 @@ TRgb CoverFit(const TRgb &src, int pw, int ph) {
       for (int c = 0; c < 3; ++c) {
         double v = std::round(acc[c]);
         out.px[(static_cast<std::size_t>(y) * pw + x) * 3 + c] =
-            static_cast<uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
+            static_cast<uint8_t>(v < 0     ? 0
+                                 : v > 255 ? 255
+                                           : v);
       }
     }
   }

@@ -23,8 +23,7 @@ struct TRgb {
 bool DecodeJpegFile(const std::string &path, TRgb &out, int minW = 0, int minH = 0);
 
 // Same, from memory (the fuzzer drives this).
-bool DecodeJpegMemory(const uint8_t *data, std::size_t size, TRgb &out, int minW = 0,
-                      int minH = 0);
+bool DecodeJpegMemory(const uint8_t *data, std::size_t size, TRgb &out, int minW = 0, int minH = 0);
 
 // Cover fitting: scale by the larger of pw/w and ph/h keeping proportions, centre, crop to pw x
 // ph. Area-averages when shrinking and interpolates bilinearly when enlarging.

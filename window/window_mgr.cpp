@@ -67,10 +67,8 @@ public:
     case FL_KEYBOARD:
     case FL_KEYUP:
     case FL_SHORTCUT:
-    case FL_FOCUS:
-      return 0;
-    default:
-      return Fl_Button::handle(event);
+    case FL_FOCUS: return 0;
+    default: return Fl_Button::handle(event);
     }
   }
 };
@@ -83,10 +81,8 @@ public:
     switch (event) {
     case FL_KEYBOARD:
     case FL_KEYUP:
-    case FL_SHORTCUT:
-      return 0;
-    default:
-      return Fl_Text_Display::handle(event);
+    case FL_SHORTCUT: return 0;
+    default: return Fl_Text_Display::handle(event);
     }
   }
 };
@@ -132,7 +128,7 @@ TWindowMgr::TWindowMgr() {
 
 TWindowMgr::~TWindowMgr() {
   delete mainWindow; // owns every widget in it
-  delete panelImg_; // StoryImg is either null or this same picture
+  delete panelImg_;  // StoryImg is either null or this same picture
   delete storyBuffer_;
 }
 
@@ -146,8 +142,8 @@ int32_t TWindowMgr::Open_Window_Main_Choose() {
   storyText->buffer(storyBuffer_);
   storyText->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
 
-  static const char *const kStoryFamilies[] = {"Tahoma", "DejaVu Sans", "Liberation Sans",
-                                               "Noto Sans", "FreeSans", nullptr};
+  static const char *const kStoryFamilies[] = {"Tahoma",    "DejaVu Sans", "Liberation Sans",
+                                               "Noto Sans", "FreeSans",    nullptr};
   font = LoadFont(kStoryFamilies);
   if (font >= 0) {
     fontSize = kStoryFontPx;
@@ -181,8 +177,8 @@ int32_t TWindowMgr::Open_Window_Main_PureText() {
   UserInputText = new Fl_Input(0, 610, 652, 30);
   SubmitBtn = new TGameButton(672, 610, 65, 30, "Submit");
 
-  static const char *const kPureFamilies[] = {"Times", "DejaVu Serif", "Liberation Serif",
-                                              "Noto Serif", "FreeSerif", nullptr};
+  static const char *const kPureFamilies[] = {"Times",      "DejaVu Serif", "Liberation Serif",
+                                              "Noto Serif", "FreeSerif",    nullptr};
   font = LoadFont(kPureFamilies);
   if (font >= 0) {
     fontSize = kPureTextFontPx;
@@ -360,9 +356,7 @@ int32_t TWindowMgr::CheckBtnClick(Fl_Widget *source) {
       }
       break;
     }
-    case 8:
-      EntityMgr->AskEntity(target);
-      break;
+    case 8: EntityMgr->AskEntity(target); break;
     case 10:
       if (EntityMgr->takeObject(target, App->currentRm, App->localPlayerID) == 1)
         ActionBtnDelete(slot->btnGadgetID);
@@ -376,8 +370,7 @@ int32_t TWindowMgr::CheckBtnClick(Fl_Widget *source) {
         Window_Main_Create_Choice_Btn(5, 10, "Go Up");
       }
       break;
-    default:
-      break;
+    default: break;
     }
   }
   return 0;

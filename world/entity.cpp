@@ -129,7 +129,9 @@ uint8_t t_EntityMgr::takeObject(int32_t objectId, int32_t room, int32_t takerId)
   return result;
 }
 
-uint8_t t_EntityMgr::dropItem(const std::string &, int32_t) { return 0; }
+uint8_t t_EntityMgr::dropItem(const std::string &, int32_t) {
+  return 0;
+}
 
 std::string t_EntityMgr::showRoomEntities(int32_t room) {
   std::string text;

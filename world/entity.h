@@ -32,21 +32,21 @@ struct t_entity : TRegistered<t_entity> {
   std::string location;   // where it stands, e.g. "floor"
   uint8_t canTake = 0;    // 1: can be taken
   uint8_t isAlerted = 0;  // non-zero: the character has noticed the player
-  int32_t parentID = 0, planetID = 0, solarID = 0, cityID = 0; // carried
-  std::string status;                                           // carried
-  uint16_t roomNum = 0;                                         // 0: in no room (taken)
-  uint16_t galCoord = 0, regCoord = 0, solCoord = 0, planetCoord = 0;       // carried
-  float xPos = 0.0f, yPos = 0.0f, zPos = 0.0f, direction = 0.0f;          // carried
+  int32_t parentID = 0, planetID = 0, solarID = 0, cityID = 0;        // carried
+  std::string status;                                                 // carried
+  uint16_t roomNum = 0;                                               // 0: in no room (taken)
+  uint16_t galCoord = 0, regCoord = 0, solCoord = 0, planetCoord = 0; // carried
+  float xPos = 0.0f, yPos = 0.0f, zPos = 0.0f, direction = 0.0f;      // carried
   int32_t xStart = 0, yStart = 0, zStart = 0, tStart = 0, tDuration = 0, tEnd = 0; // carried
-  float speed = 0.0f;                                                            // carried
-  int32_t destX = 0, destZ = 0, ownerID = 0, teamID = 0, timerStart = 0;         // carried
-  uint16_t prodMade = 0;                                                         // carried
-  int32_t qtyProducedItems = 0, qtyResourceA = 0, qtyResourceB = 0;              // carried
-  uint16_t nWorkers = 0;                                                         // carried
-  int32_t productionTime = 0, productionTimer = 0;                               // carried
-  uint16_t prodLevel = 0;                                                        // carried
-  uint8_t dispatched = 0;                                                        // carried
-  int32_t closeObj = 0, fleetInstID = 0, transferQty = 0;                        // carried
+  float speed = 0.0f;                                                              // carried
+  int32_t destX = 0, destZ = 0, ownerID = 0, teamID = 0, timerStart = 0;           // carried
+  uint16_t prodMade = 0;                                                           // carried
+  int32_t qtyProducedItems = 0, qtyResourceA = 0, qtyResourceB = 0;                // carried
+  uint16_t nWorkers = 0;                                                           // carried
+  int32_t productionTime = 0, productionTimer = 0;                                 // carried
+  uint16_t prodLevel = 0;                                                          // carried
+  uint8_t dispatched = 0;                                                          // carried
+  int32_t closeObj = 0, fleetInstID = 0, transferQty = 0;                          // carried
   t_inventory *inventory = nullptr; // the inventory line last visited for this entity
   t_childList *childList = nullptr; // carried, always empty
   int32_t health = 0;               // carried
@@ -62,9 +62,9 @@ public:
   t_EntityMgr(const t_EntityMgr &) = delete;
   t_EntityMgr &operator=(const t_EntityMgr &) = delete;
 
-  virtual int32_t addEntity(int32_t id, const std::string &name, int32_t category,
-                            int32_t roomNum, uint8_t canTake, const std::string &desc,
-                            const std::string &location, int32_t initiative);
+  virtual int32_t addEntity(int32_t id, const std::string &name, int32_t category, int32_t roomNum,
+                            uint8_t canTake, const std::string &desc, const std::string &location,
+                            int32_t initiative);
   virtual uint8_t isObjectInRm(const std::string &name, int32_t room);
   virtual std::string getObjectDesc(int32_t id);
   virtual std::string getHints(int32_t room);
@@ -78,7 +78,7 @@ public:
   virtual uint16_t GetCategory(int32_t id);
   virtual int32_t setAlertness(int32_t id, uint8_t alerted);
 
-  int32_t NumEntities = 0;      // kept, never counted
+  int32_t NumEntities = 0;        // kept, never counted
   t_entity *EntityList = nullptr; // walk cursor
 };
 

@@ -10,13 +10,15 @@
 t_RoomMgr *RoomMgr = nullptr;
 
 namespace {
-bool IsEnding(uint16_t room) { return room == 9 || room == 18 || room == 23; }
+bool IsEnding(uint16_t room) {
+  return room == 9 || room == 18 || room == 23;
+}
 } // namespace
 
 std::string ClosingMessage() {
   return std::string("\n") + "Congratulations! You have completed the game. Thanks for playing!" +
-         "\n\n" + "Visit " + content::kPublisherUrl + " for more games and information." +
-         "\n\n" + "Game Over" + "\n";
+         "\n\n" + "Visit " + content::kPublisherUrl + " for more games and information." + "\n\n" +
+         "Game Over" + "\n";
 }
 
 t_RoomMgr::t_RoomMgr() {
@@ -24,9 +26,9 @@ t_RoomMgr::t_RoomMgr() {
     addRoom(r.id, r.n, r.s, r.e, r.w, r.u, r.d, r.imgFn, r.name, r.desc);
 }
 
-int32_t t_RoomMgr::addRoom(uint16_t id, uint16_t n, uint16_t s, uint16_t e, uint16_t w,
-                           uint16_t u, uint16_t d, const std::string &imgFn,
-                           const std::string &name, const std::string &desc) {
+int32_t t_RoomMgr::addRoom(uint16_t id, uint16_t n, uint16_t s, uint16_t e, uint16_t w, uint16_t u,
+                           uint16_t d, const std::string &imgFn, const std::string &name,
+                           const std::string &desc) {
   RoomList = t_room::New();
   RoomList->id = id;
   RoomList->n = n;

@@ -10,7 +10,7 @@ struct t_room : TRegistered<t_room> {
   explicit t_room(Key k) : TRegistered(k) {}
   int32_t id = 0;
   int32_t n = 0, s = 0, e = 0, w = 0;
-  int32_t u = 0; // the only exit a trigger can change
+  int32_t u = 0;  // the only exit a trigger can change
   uint16_t d = 0; // narrower than the other exits
   std::string imgFn;
   std::string desc;

@@ -33,9 +33,7 @@ int32_t TTriggerMgr::Activate(uint16_t number) {
     if (t->id != number || t->isEnabled != 1)
       continue;
     switch (t->category) {
-    case 1:
-      WindowMgr->AppendStoryArea(t->StoryText);
-      break;
+    case 1: WindowMgr->AppendStoryArea(t->StoryText); break;
     case 8:
       RoomMgr->EnablePathway(static_cast<uint16_t>(t->target & 0xFFFF),
                              static_cast<uint16_t>(t->targetValue & 0xFFFF), 8);
@@ -46,11 +44,8 @@ int32_t TTriggerMgr::Activate(uint16_t number) {
       t->isEnabled = 0;
       Activate(static_cast<uint16_t>(t->target & 0xFFFF));
       break;
-    case 11:
-      EntityMgr->setAlertness(t->target, static_cast<uint8_t>(t->targetValue & 0xFF));
-      break;
-    default:
-      break;
+    case 11: EntityMgr->setAlertness(t->target, static_cast<uint8_t>(t->targetValue & 0xFF)); break;
+    default: break;
     }
     triggerList = t;
   }
