@@ -5,6 +5,7 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Text_Display.H>
 #include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 #include <X11/keysym.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -16,6 +17,7 @@
 
 #include "app/app.h"
 #include "tests/support.h"
+#include "story/story_mgr.h"
 #include "window/window_mgr.h"
 
 using namespace qtest;
@@ -361,6 +363,31 @@ TEST_F(WindowTest, KeysAndLabelShortcutsPressNothing) {
   // The pointer still works.
   Click(b);
   EXPECT_EQ(App->currentRm, 17);
+}
+
+} // namespace
+
+namespace {
+
+// Every option of the book must be readable in its 28-pixel button: one line, or two at most.
+TEST_F(WindowTest, EveryChoiceLabelFitsItsButton) {
+  int twoLine = 0;
+  for (TChoice *c : TChoice::Walk()) {
+    WindowMgr->Window_Main_Clear_Choice_Btns();
+    WindowMgr->Window_Main_Create_Choice_Btn(9, 0, c->desc);
+    Fl_Button *b = ChoiceButtons().at(0);
+    fl_font(b->labelfont(), b->labelsize());
+    int w = b->w() - Fl::box_dw(b->box()), h = 0;
+    fl_measure(b->label(), w, h, 0);
+    // Two lines of 10 pixels measure 26 with their leading; the letters stay inside the bevel.
+    EXPECT_LE(h, b->h() - Fl::box_dh(b->box()) + 2) << c->desc;
+    EXPECT_LE(w, b->w() - Fl::box_dw(b->box())) << c->desc;
+    EXPECT_GE(b->labelsize(), 10);
+    twoLine += h > fl_height() + 2;
+  }
+  EXPECT_EQ(WindowMgr->Window_Main_Create_Choice_Btn(9, 0, "Short"), 2);
+  EXPECT_EQ(ButtonLabelled("Short")->labelsize(), FL_NORMAL_SIZE) << "short labels keep the size";
+  RecordProperty("two_line_labels", twoLine);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Display.H>
+#include <FL/fl_draw.H>
 #include <fontconfig/fontconfig.h>
 #include <sys/stat.h>
 
@@ -61,6 +62,19 @@ public:
     clear_visible_focus();
     align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
     callback(button_cb);
+  }
+  // The book's longer options do not fit a 28-pixel button at the default size: the same face
+  // goes down to 12 pixels if that keeps the label on one line, else to 10 pixels on two lines.
+  void FitLabel() {
+    const int innerW = w() - Fl::box_dw(box()) - 4;
+    for (Fl_Fontsize size : {labelsize(), Fl_Fontsize(12)}) {
+      fl_font(labelfont(), size);
+      if (fl_width(label()) <= innerW) {
+        labelsize(size);
+        return;
+      }
+    }
+    labelsize(10);
   }
   int handle(int event) override {
     switch (event) {
@@ -270,9 +284,10 @@ uint8_t TWindowMgr::Window_Main_Create_Choice_Btn(uint16_t category, int32_t tar
     const int W = mainWindow->w(), H = mainWindow->h();
     const int place = FreePlace();
     mainWindow->begin();
-    Fl_Button *b = new TGameButton(W / 2 + 4, H / 2 + kBtnStep * place + 4, StoryImgPanel->w(),
-                                   kBtnH, label.c_str());
+    TGameButton *b = new TGameButton(W / 2 + 4, H / 2 + kBtnStep * place + 4,
+                                     StoryImgPanel->w(), kBtnH, label.c_str());
     mainWindow->end();
+    b->FitLabel();
     b->redraw();
     slot->btnGadgetID = b;
     slot->category = category;
