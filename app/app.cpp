@@ -44,10 +44,13 @@ MainAPP::MainAPP() {
 
 int32_t MainAPP::Init() {
   const std::string prefix = std::string(kAppTitle) + storyIntro;
+  // The first room's text is set and then appended to: the pane lays it out once, at the end.
+  WindowMgr->HoldStory();
   TriggerMgr->checkRoomEntrance(currentRm);
   StoryMgr->GetChoices(currentRm);
   RoomMgr->displayRoom(prefix, currentRm);
   EntityMgr->getHints(currentRm);
+  WindowMgr->ReleaseStory();
   return 0;
 }
 

@@ -391,3 +391,31 @@ TEST_F(WindowTest, EveryChoiceLabelFitsItsButton) {
 }
 
 } // namespace
+
+namespace {
+
+// A move changes the pane several times under one hold; the pane must end exactly as without it.
+TEST_F(WindowTest, HeldStoryChangesEndAsUnheldOnes) {
+  auto run = [](bool hold) {
+    WindowMgr->SetStoryArea("old text");
+    if (hold)
+      WindowMgr->HoldStory();
+    WindowMgr->AppendStoryArea("\n\n");
+    if (hold)
+      WindowMgr->HoldStory(); // holds nest
+    WindowMgr->SetStoryArea("new room\n");
+    WindowMgr->AppendStoryArea("WHAT DO YOU WANT TO DO? ");
+    if (hold) {
+      WindowMgr->ReleaseStory();
+      EXPECT_EQ(PaneText(), "old text") << "nothing reaches the pane before the last release";
+      WindowMgr->ReleaseStory();
+    }
+    return PaneText();
+  };
+  EXPECT_EQ(run(true), run(false));
+  EXPECT_EQ(PaneTopLine(), 1);
+  WindowMgr->ReleaseStory(); // an unmatched release changes nothing
+  EXPECT_EQ(PaneText(), "new room\nWHAT DO YOU WANT TO DO? ");
+}
+
+} // namespace

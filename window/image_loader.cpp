@@ -165,6 +165,10 @@ TRgb CoverFit(const TRgb &src, int pw, int ph) {
   TRgb out;
   if (src.w <= 0 || src.h <= 0 || pw <= 0 || ph <= 0)
     return out;
+  // A picture of the panel's own size is shown as it is: at scale 1 every tap below is a single
+  // weight of 1.0 on the same pixel, so the resampler would return these very bytes, only slowly.
+  if (src.w == pw && src.h == ph)
+    return src;
   const double scale = std::max(static_cast<double>(pw) / src.w, static_cast<double>(ph) / src.h);
   const std::vector<TTap> tx = AxisTaps(src.w, pw, scale);
   const std::vector<TTap> ty = AxisTaps(src.h, ph, scale);

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "app/app.h"
@@ -217,16 +218,45 @@ void TWindowMgr::ShowTopOfStory() {
   storyText->scroll(1, 0);
 }
 
+// Like the buffer, a held text ends at its first NUL.
 int32_t TWindowMgr::SetStoryArea(const std::string &text) {
+  if (storyHolds_ > 0) {
+    heldStory_.assign(text.c_str());
+    storyHeld_ = true;
+    return 0;
+  }
   storyBuffer_->text(text.c_str());
   ShowTopOfStory();
   return 0;
 }
 
 int32_t TWindowMgr::AppendStoryArea(const std::string &text) {
+  if (storyHolds_ > 0) {
+    if (!storyHeld_) {
+      char *shown = storyBuffer_->text();
+      heldStory_.assign(shown);
+      std::free(shown);
+      storyHeld_ = true;
+    }
+    heldStory_.append(text.c_str());
+    return 0;
+  }
   storyBuffer_->append(text.c_str());
   ShowTopOfStory();
   return 0;
+}
+
+void TWindowMgr::HoldStory() {
+  ++storyHolds_;
+}
+
+void TWindowMgr::ReleaseStory() {
+  if (storyHolds_ == 0 || --storyHolds_ > 0 || !storyHeld_)
+    return;
+  storyHeld_ = false;
+  storyBuffer_->text(heldStory_.c_str());
+  heldStory_.clear();
+  ShowTopOfStory();
 }
 
 int32_t TWindowMgr::ChangeStoryImage(const std::string &path) {
@@ -338,6 +368,12 @@ int32_t TWindowMgr::ActionBtnDelete(Fl_Widget *button) {
 }
 
 int32_t TWindowMgr::CheckBtnClick(Fl_Widget *source) {
+  // A move sets the pane's text and appends to it up to three times: lay it out once.
+  struct THold {
+    TWindowMgr *mgr;
+    explicit THold(TWindowMgr *m) : mgr(m) { mgr->HoldStory(); }
+    ~THold() { mgr->ReleaseStory(); }
+  } hold(this);
   if (source && source == VisitURLBtn)
     desktop::Open(content::kPublisherUrl);
   if (source && source == InstructionBtn)

@@ -41,6 +41,11 @@ public:
   virtual int32_t ActionBtnDelete(Fl_Widget *button);
   virtual int32_t ChangeStoryImage(const std::string &path);
   virtual int32_t CheckBtnClick(Fl_Widget *source);
+  // Story-pane changes made while a hold is on reach the pane together when the last hold is
+  // released: one layout of the text instead of one per change. The pane ends up exactly as
+  // without the hold; nothing is drawn in between anyway.
+  void HoldStory();
+  void ReleaseStory();
 
   Fl_Window *mainWindow = nullptr;
   Fl_Widget *mainCanvas = nullptr; // never created
@@ -60,6 +65,9 @@ public:
 private:
   Fl_Text_Buffer *storyBuffer_ = nullptr;
   Fl_RGB_Image *panelImg_ = nullptr; // what the panel shows; survives a failed load
+  int storyHolds_ = 0;
+  bool storyHeld_ = false; // heldStory_ is the pane's text, waiting for the release
+  std::string heldStory_;
   void ShowTopOfStory();
   int FreePlace() const;
 };
