@@ -16,8 +16,8 @@
 #include <fstream>
 
 #include "app/app.h"
-#include "tests/support.h"
 #include "story/story_mgr.h"
+#include "tests/support.h"
 #include "window/window_mgr.h"
 
 using namespace qtest;

@@ -314,8 +314,8 @@ uint8_t TWindowMgr::Window_Main_Create_Choice_Btn(uint16_t category, int32_t tar
     const int W = mainWindow->w(), H = mainWindow->h();
     const int place = FreePlace();
     mainWindow->begin();
-    TGameButton *b = new TGameButton(W / 2 + 4, H / 2 + kBtnStep * place + 4,
-                                     StoryImgPanel->w(), kBtnH, label.c_str());
+    TGameButton *b = new TGameButton(W / 2 + 4, H / 2 + kBtnStep * place + 4, StoryImgPanel->w(),
+                                     kBtnH, label.c_str());
     mainWindow->end();
     b->FitLabel();
     b->redraw();

@@ -18,7 +18,8 @@ protected:
     friend class TRegistered<T>;
   };
 
-  explicit TRegistered(Key) { Records().emplace_back(static_cast<T *>(this)); }
+  // The registry keeps the base part: the T around it is not built yet, so no cast to T here.
+  explicit TRegistered(Key) { Records().emplace_back(this); }
 
 public:
   TRegistered(const TRegistered &) = delete;
@@ -26,13 +27,23 @@ public:
   virtual ~TRegistered() = default;
 
   // Makes a record with its defaults; the registry already owns it when this returns.
-  static T *New() { return new T(Key{}); }
+  static T *New() {
+    try {
+      return new T(Key{});
+    } catch (...) {
+      // The record's own constructor failed after the base had registered: unwinding has
+      // destroyed it already, so take it off the list without deleting it again.
+      Records().back().release();
+      Records().pop_back();
+      throw;
+    }
+  }
 
   // Empties the registry, destroying every record. Nothing in the game calls it.
   static void DestroyEach() { Records().clear(); }
 
   static std::size_t Count() { return Records().size(); }
-  static T *At(std::size_t i) { return Records()[i].get(); }
+  static T *At(std::size_t i) { return static_cast<T *>(Records()[i].get()); }
 
   // A creation-order walk: `for (T *r : T::Walk())`. The end is read once at the start.
   class TWalk {
@@ -60,8 +71,8 @@ public:
 
 private:
   // Function-local so that every registry exists, empty, before the first record is made.
-  static std::vector<std::unique_ptr<T>> &Records() {
-    static std::vector<std::unique_ptr<T>> records;
+  static std::vector<std::unique_ptr<TRegistered<T>>> &Records() {
+    static std::vector<std::unique_ptr<TRegistered<T>>> records;
     return records;
   }
 };
