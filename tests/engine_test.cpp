@@ -45,14 +45,6 @@ protected:
     ASSERT_EQ(chdir(QORVANE_SOURCE_DIR), 0);
     StartGameAndShow();
   }
-  void GoTo(uint16_t room) {
-    App->currentRm = room;
-    RoomMgr->displayRoom("", room);
-    WindowMgr->Window_Main_Clear_Choice_Btns();
-    EntityMgr->getHints(room);
-    StoryMgr->GetChoices(room);
-    Pump(0.0);
-  }
 };
 
 // --- Triggers ---------------------------------------------------------------------------------

@@ -3,8 +3,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,82 +20,18 @@
 #include <vector>
 
 #include "content/tables.h"
+#include "tests/process_support.h"
 #include "tests/support.h"
 #include "window/image_loader.h"
-
-extern char **environ;
 
 namespace {
 
 namespace fs = std::filesystem;
+using qtest::RequestClose;
+using qtest::TChild;
+using qtest::WaitForGameWindow;
 
-constexpr char kTitle[] = "Qorvane, v1.0";
 constexpr int kPanelX = 404, kPanelY = 4, kPanelW = 384, kPanelH = 264;
-
-// A child process started without a shell, its stdout (and, if asked, stderr) on a pipe.
-class TChild {
-public:
-  TChild(const std::vector<std::string> &args, const std::string &dir, bool withStderr) {
-    int fds[2];
-    if (pipe(fds) != 0)
-      return;
-    std::vector<char *> argv;
-    for (const std::string &a : args)
-      argv.push_back(const_cast<char *>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_addchdir_np(&fa, dir.c_str());
-    posix_spawn_file_actions_adddup2(&fa, fds[1], STDOUT_FILENO);
-    if (withStderr)
-      posix_spawn_file_actions_adddup2(&fa, fds[1], STDERR_FILENO);
-    posix_spawn_file_actions_addclose(&fa, fds[0]);
-    if (posix_spawn(&pid_, argv[0], &fa, nullptr, argv.data(), environ) != 0)
-      pid_ = -1;
-    posix_spawn_file_actions_destroy(&fa);
-    close(fds[1]);
-    out_ = fds[0];
-  }
-  ~TChild() {
-    if (pid_ > 0 && !exited_) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-    if (out_ >= 0)
-      close(out_);
-  }
-  bool Started() const { return pid_ > 0; }
-  bool Running() {
-    int st = 0;
-    if (!exited_ && waitpid(pid_, &st, WNOHANG) == pid_) {
-      exited_ = true;
-      status_ = st;
-    }
-    return !exited_;
-  }
-  // Waits for the exit; returns the raw wait status, or -1 on time-out.
-  int WaitExit(double seconds) {
-    auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (Running() && std::chrono::steady_clock::now() < until)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    return exited_ ? status_ : -1;
-  }
-  // Everything written to the pipe, up to its end (when the child and its heirs have closed it).
-  std::string ReadAll() {
-    std::string s;
-    char buf[4096];
-    ssize_t n;
-    while ((n = read(out_, buf, sizeof buf)) > 0)
-      s.append(buf, static_cast<size_t>(n));
-    return s;
-  }
-
-private:
-  pid_t pid_ = -1;
-  int out_ = -1;
-  bool exited_ = false;
-  int status_ = 0;
-};
 
 // Runs `cmake --install` on this build into the prefix; returns what it printed on failure.
 std::string Install(const std::string &prefix) {
@@ -123,37 +57,6 @@ std::string FileText(const fs::path &p) {
   return s.str();
 }
 
-Window FindWindowNamed(Display *d, Window w, const char *name) {
-  char *wn = nullptr;
-  if (XFetchName(d, w, &wn) && wn) {
-    bool match = std::strcmp(wn, name) == 0;
-    XFree(wn);
-    if (match)
-      return w;
-  }
-  Window root, parent, *kids = nullptr;
-  unsigned n = 0;
-  Window found = 0;
-  if (XQueryTree(d, w, &root, &parent, &kids, &n)) {
-    for (unsigned i = 0; i < n && !found; ++i)
-      found = FindWindowNamed(d, kids[i], name);
-    if (kids)
-      XFree(kids);
-  }
-  return found;
-}
-
-Window WaitForGameWindow(Display *d, TChild &game) {
-  for (int i = 0; i < 500 && game.Running(); ++i) {
-    XWindowAttributes a;
-    Window w = FindWindowNamed(d, DefaultRootWindow(d), kTitle);
-    if (w && XGetWindowAttributes(d, w, &a) && a.map_state == IsViewable)
-      return w;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return 0;
-}
-
 // Largest difference of one colour channel between the panel on screen and the expected picture,
 // or 256 when the panel cannot be read.
 int PanelDifference(Display *d, Window w, const picture::TRgb &want) {
@@ -172,18 +75,6 @@ int PanelDifference(Display *d, Window w, const picture::TRgb &want) {
     }
   XDestroyImage(img);
   return worst;
-}
-
-void RequestClose(Display *d, Window w) {
-  XEvent ev{};
-  ev.xclient.type = ClientMessage;
-  ev.xclient.window = w;
-  ev.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
-  ev.xclient.format = 32;
-  ev.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
-  ev.xclient.data.l[1] = CurrentTime;
-  XSendEvent(d, w, False, NoEventMask, &ev);
-  XSync(d, False);
 }
 
 TEST(InstallTest, PutsTheGameItsDataTheMenuEntryAndTheIconsInThePrefix) {

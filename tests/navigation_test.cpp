@@ -41,14 +41,6 @@ protected:
     ASSERT_EQ(chdir(QORVANE_SOURCE_DIR), 0);
     StartGameAndShow();
   }
-  // Puts the player in a room as if they had walked there, with its buttons.
-  void GoTo(uint16_t room) {
-    App->currentRm = room;
-    RoomMgr->displayRoom("", room);
-    WindowMgr->Window_Main_Clear_Choice_Btns();
-    StoryMgr->GetChoices(room);
-    Pump(0.0);
-  }
 };
 
 TEST_F(NavigationTest, StartupShowsTitleIntroductionFirstRoomAndOneButton) {

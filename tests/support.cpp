@@ -22,7 +22,10 @@
 #include <stdexcept>
 
 #include "app/app.h"
+#include "story/story_mgr.h"
 #include "window/window_mgr.h"
+#include "world/entity.h"
+#include "world/room.h"
 
 namespace qtest {
 
@@ -44,6 +47,15 @@ void StartGameAndShow() {
   for (int i = 0; i < 200 && !WindowMgr->mainWindow->visible(); ++i)
     Pump(0.01);
   Pump(0.1);
+}
+
+void GoTo(uint16_t room) {
+  App->currentRm = room;
+  RoomMgr->displayRoom("", room);
+  WindowMgr->Window_Main_Clear_Choice_Btns();
+  EntityMgr->getHints(room);
+  StoryMgr->GetChoices(room);
+  Pump(0.0);
 }
 
 std::string PaneText() {

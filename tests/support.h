@@ -3,6 +3,7 @@
 
 #include <FL/Fl_Button.H>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace qtest {
 void StartGameAndShow();
 // Lets FLTK handle whatever the X server has sent, until nothing is pending.
 void Pump(double seconds = 0.05);
+
+// Puts the player in a room as if they had walked there: its text, picture and buttons.
+void GoTo(uint16_t room);
 
 std::string PaneText();
 // The choice buttons in the column, top to bottom.
