@@ -13,7 +13,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQORVANE_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 
 echo "== tests"
-"${xvfb[@]}" ctest --test-dir build --output-on-failure -j"$jobs"
+"${xvfb[@]}" ctest --test-dir build --output-on-failure -j"$jobs" | tee build/ctest.log
 
 # Reliability stages: the suite again under ASan and UBSan, the picture-loader fuzzer built with
 # clang, and memcheck over scripted playthroughs to the three endings. Each says how long it took.
@@ -84,3 +84,10 @@ for ending in Room9 Room18 Room23; do
   grep -E 'ERROR SUMMARY' "$log" | sed "s/^==[0-9]*==/   $ending:/"
 done
 took
+
+# One closing line for whoever reads the end of the log: the suite's count (every later stage
+# above would have stopped the script had it failed).
+summary=$(grep -Eo '[0-9]+ tests failed out of [0-9]+' build/ctest.log | tail -n 1)
+failed_count=${summary%% tests failed*}
+total=${summary##* out of }
+echo "suite: $((total - failed_count)) passed, $failed_count failed"
