@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game (or, with --tests, its test suite) needs, if missing.
+# Installs the Debian packages the game (with --tests its test suite, with --bench the benchmarks)
+# needs, if missing.
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config libfltk1.3-dev libjpeg-dev libfontconfig-dev fonts-dejavu-core)
-if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(libgtest-dev libxtst-dev xvfb xauth clang libclang-rt-14-dev valgrind)
-fi
+case "${1:-}" in
+--tests) packages+=(libgtest-dev libxtst-dev xvfb xauth clang libclang-rt-14-dev valgrind) ;;
+--bench) packages+=(libx11-dev xvfb xauth) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
